@@ -61,7 +61,12 @@ void TForm::Close() {
 }
 
 void TForm::Show() {
-  if (!shown_ && Position == TPosition::ScreenCenter) CenterOnScreen();
+  if (!shown_) {
+    // The window gets its first size now: lay it out before anyone sees it,
+    // then centre it with the size the layout settled on.
+    if (OnResize) Application().Dispatch([this] { OnResize(this); });
+    if (Position == TPosition::ScreenCenter) CenterOnScreen();
+  }
   shown_ = true;
   Notify(Change::Visible);
 }

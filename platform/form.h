@@ -93,8 +93,9 @@ class TForm : public TComponent {
   void Close();
   bool Closed() const { return closed_; }
 
-  // Shows the window. At its first showing a window designed to open at the
-  // centre of the screen is moved there, whatever its stored position.
+  // Shows the window. At its first showing it is laid out (OnResize), and a
+  // window designed to open at the centre of the screen is moved there,
+  // whatever its stored position.
   void Show();
   bool Shown() const { return shown_; }
   // (screen size - window size) div 2 for each edge, at least 0.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "numeral/numeral.h"
+#include "tests/common/row_name.h"
 
 namespace nodri::testing {
 
@@ -26,13 +27,5 @@ inline std::vector<std::int32_t> Values(const DigitArray& array) {
 }
 
 inline const std::vector<std::int32_t> Overflow{-1};
-
-// Names parameterised rows by their `name` member.
-struct RowName {
-  template <class Row>
-  std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
-    return row.param.name;
-  }
-};
 
 }  // namespace nodri::testing

@@ -1,0 +1,96 @@
+// A converter window on in-memory services, with a record of the change
+// handlers' runs. Tests of the window's model build on it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/code_page.h"
+#include "tests/common/row_name.h"
+#include "window/form1.h"
+
+namespace nodri::testing {
+
+struct Ran {
+  std::string handler;
+  int depth;
+  std::string text;  // the handler's field when the run began
+  bool operator==(const Ran&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Ran& run) {
+  return out << std::string(static_cast<std::size_t>(run.depth) * 2, ' ')
+             << run.handler << " \"" << run.text << '"';
+}
+
+class RunRecorder final : public HandlerRunObserver {
+ public:
+  void RunBegan(std::string_view handler, std::string_view fieldText,
+                int depth) override {
+    runs.push_back({std::string(handler), depth, std::string(fieldText)});
+    maxDepth = std::max(maxDepth, depth);
+  }
+  void Clear() {
+    runs.clear();
+    maxDepth = -1;
+  }
+  int Count(std::string_view handler) const {
+    int count = 0;
+    for (const Ran& run : runs) count += run.handler == handler ? 1 : 0;
+    return count;
+  }
+  std::vector<Ran> runs;
+  int maxDepth = -1;
+};
+
+// The services a window borrows, owned together.
+struct Services {
+  RecordingErrorDisplay display;
+  TApplication application{display};
+  MemoryClipboard clipboard;
+  MemorySettings settings;
+  HalfWidthMeasurer measurer;
+  TScreen screen;
+  FormServices Lend() {
+    return FormServices{application, clipboard, settings, measurer, screen};
+  }
+};
+
+// A window after a first start (nothing stored): base 60, colon form, lower
+// case, zero everywhere. The recorder starts empty after creation.
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services.application.Title = "Nodri";
+    form = std::make_unique<TForm1>(services.Lend());
+    form->Create();
+    form->SetHandlerRunObserver(&recorder);
+  }
+
+  // The three fields, base n first.
+  std::vector<std::string> Fields() const {
+    return {form->EditO.Text(), form->EditD.Text(), form->EditH.Text()};
+  }
+
+  // Brings the window to a base, form and case the way a user would: by
+  // writing the base text and clicking the menu items.
+  void Set(const std::string& base, std::int32_t digitForm = FormColon,
+           bool upper = false) {
+    form->EditBase.SetText(base);
+    TMenuItem* items[] = {&form->PopupMenuItemForm0, &form->PopupMenuItemForm1,
+                          &form->PopupMenuItemForm2, &form->PopupMenuItemForm3,
+                          &form->PopupMenuItemForm4};
+    items[digitForm]->Click();
+    if ((form->CaseUpper != 0) != upper) form->PopupMenuItemCase.Click();
+    recorder.Clear();
+  }
+
+  Services services;
+  std::unique_ptr<TForm1> form;
+  RunRecorder recorder;
+};
+
+}  // namespace nodri::testing
