@@ -35,9 +35,16 @@ std::int32_t DivideDigits(DigitArray& digits, std::int32_t sourceBase,
     const std::int32_t value =
         Wrap32(std::int64_t{digits.digits[static_cast<std::size_t>(pos)]} +
                std::int64_t{sourceBase} * remainder);
-    // 64-bit division keeps INT32_MIN / -1 defined; the quotient then wraps.
-    const std::int32_t digit = Wrap32(std::int64_t{value} / divisor);
-    remainder = static_cast<std::int32_t>(std::int64_t{value} % divisor);
+    // 32-bit division, the fast one, except for INT32_MIN / -1, whose
+    // quotient wraps.
+    std::int32_t digit = 0;
+    if (divisor == -1) {
+      digit = Wrap32(-std::int64_t{value});
+      remainder = 0;
+    } else {
+      digit = value / divisor;
+      remainder = value % divisor;
+    }
     // Leading zeros of the quotient vanish; inner zeros stay.
     if (digit != 0 || stored > 0) {
       quotient[static_cast<std::size_t>(stored++)] = digit;

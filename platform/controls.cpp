@@ -78,6 +78,12 @@ void TEdit::UserEdit(std::string_view text, std::int32_t caret) {
   if (OnChange) OnChange(this);
 }
 
+void TEdit::SetAccessibleName(std::string_view name) {
+  if (name == accessibleName_) return;
+  accessibleName_.assign(name);
+  Notify(Change::Other);
+}
+
 void TEdit::SetSel(std::int32_t start, std::int32_t end) {
   const std::int32_t length = static_cast<std::int32_t>(text_.size());
   if (end < 0) end = length;

@@ -90,13 +90,17 @@ class TEdit : public TControl {
   bool AutoSize = true;
   TImeMode ImeMode = TImeMode::DontCare;
   std::string ImeName;
-  std::string AccessibleName;  // code page 932, for screen readers
   TNotifyEvent OnChange;
+
+  // The name screen readers announce, in code page 932.
+  const std::string& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::string_view name);
 
  private:
   void StoreText(std::string_view text);
 
   std::string text_;
+  std::string accessibleName_;
   std::int32_t selStart_ = 0;
   std::int32_t selLength_ = 0;
 };

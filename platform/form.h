@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "application.h"
 #include "clipboard.h"
@@ -15,6 +16,7 @@
 
 namespace nodri {
 
+class TControl;
 class TPopupMenu;
 
 // The primary screen: its size, and the part of it that windows may use.
@@ -78,6 +80,11 @@ class TForm : public TComponent {
   std::int32_t MinClientHeight() const { return minClientHeight_; }
   void SetMinClientSize(std::int32_t width, std::int32_t height);
 
+  // The controls on the form, in design order, so that a toolkit can give
+  // each one a widget without knowing the concrete form.
+  void InsertControl(TControl& control) { controls_.push_back(&control); }
+  const std::vector<TControl*>& Controls() const { return controls_; }
+
   TFont Font;
   TPopupMenu* PopupMenu = nullptr;
   TPosition Position = TPosition::Designed;
@@ -103,6 +110,7 @@ class TForm : public TComponent {
 
  private:
   FormServices services_;
+  std::vector<TControl*> controls_;
   std::string caption_;
   std::int32_t left_ = 0, top_ = 0;
   std::int32_t clientWidth_ = 0, clientHeight_ = 0;

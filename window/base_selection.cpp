@@ -46,7 +46,7 @@ void TForm1::EditBaseChange(TObject*) {
   PopupMenuOItemForm3.SetCaption(PopupMenuItemForm3.Caption());
   PopupMenuOItemForm4.SetCaption(PopupMenuItemForm4.Caption());
   // Screen readers announce the base-n field by the caption in front of it.
-  EditO.AccessibleName = PopupMenuItemCopyO.Caption();
+  EditO.SetAccessibleName(PopupMenuItemCopyO.Caption());
 
   const bool lettersOffered = BaseValue() <= MaxLetterBase;
   PopupMenuItemForm0.SetEnabled(lettersOffered);

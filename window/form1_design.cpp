@@ -80,11 +80,18 @@ void TForm1::ApplyDesign() {
   SetTop(DesignTop);
   SetClientSize(DesignClientWidth, DesignClientHeight);
 
+  for (TControl* control :
+       std::initializer_list<TControl*>{&EditBase, &ButtonUp, &ButtonDown, &LabelO, &LabelD,
+                                        &LabelH, &EditO, &EditD, &EditH, &LabelDummy,
+                                        &EditDummy}) {
+    InsertControl(*control);
+  }
+
   Edit(EditBase, "EditBase", 8, 8, 33, 20, 3, &PopupMenu1);
   EditBase.SetText("60");
   EditBase.MaxLength = 3;
   EditBase.ImeMode = TImeMode::Close;
-  EditBase.AccessibleName = Sjis("基数");
+  EditBase.SetAccessibleName(Sjis("基数"));
 
   const TFont buttonFont = FontOfHeight("ＭＳ Ｐゴシック", 9);
   ButtonUp.Name = "ButtonUp";
@@ -117,9 +124,9 @@ void TForm1::ApplyDesign() {
   NumberField(EditO, "EditO", 8, 0, PopupMenuO);
   NumberField(EditD, "EditD", 48, 1, PopupMenuD);
   NumberField(EditH, "EditH", 88, 2, PopupMenuH);
-  EditO.AccessibleName = Sjis("60進数");
-  EditD.AccessibleName = LabelD.Caption();
-  EditH.AccessibleName = LabelH.Caption();
+  EditO.SetAccessibleName(Sjis("60進数"));
+  EditD.SetAccessibleName(LabelD.Caption());
+  EditH.SetAccessibleName(LabelH.Caption());
 
   Edit(EditDummy, "EditDummy", 72, 128, 121, 20, 6, nullptr);
   EditDummy.SetText("EditDummy");

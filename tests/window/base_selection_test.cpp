@@ -107,7 +107,7 @@ TEST_P(CaptionTest, FollowTheBase) {
   form->EditBase.SetText(row.base);
   EXPECT_EQ(Utf8(form->PopupMenuItemCopyO.Caption()), row.copy);
   EXPECT_EQ(Utf8(form->PopupMenuItemPasteO.Caption()), row.copy);
-  EXPECT_EQ(Utf8(form->EditO.AccessibleName), row.copy);
+  EXPECT_EQ(Utf8(form->EditO.AccessibleName()), row.copy);
   EXPECT_EQ(Utf8(form->PopupMenuItemForm.Caption()), row.form);
   EXPECT_EQ(Utf8(form->PopupMenuOItemForm.Caption()), row.form);
   const std::string forms[] = {row.colon, row.space, row.slash, row.backslash};

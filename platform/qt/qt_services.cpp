@@ -1,0 +1,161 @@
+// Qt's clipboard, settings, font metrics, screen and message box behind the
+// control layer's interfaces.
+#include "qt_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QVariant>
+#include <limits>
+
+#include "platform/code_page.h"
+
+namespace nodri::qt {
+
+QString ToQString(std::string_view cp932) {
+  const std::string utf8 = Utf8FromCp932(cp932);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string FromQString(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  return Cp932FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+void InstallFontSubstitutes() {
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+}
+
+QFont ToQFont(const TFont& font) {
+  QFont result(ToQString(font.Name));
+  result.setPixelSize(font.Height > 0 ? font.Height : 1);
+  if (font.Pitch == TFontPitch::Fixed) {
+    result.setFixedPitch(true);
+    result.setStyleHint(QFont::TypeWriter);
+  }
+  return result;
+}
+
+void QtErrorDisplay::ShowError(std::string_view caption, std::string_view text) {
+  QMessageBox::critical(QApplication::activeWindow(), ToQString(caption), ToQString(text));
+}
+
+std::string QtClipboard::AsText() {
+  // No text (a picture, or nothing) reads as the empty text.
+  return FromQString(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+}
+
+void QtClipboard::SetAsText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(ToQString(text), QClipboard::Clipboard);
+}
+
+TextExtent QtTextMeasurer::Measure(const TFont& font, std::string_view text) const {
+  const QFontMetrics metrics(ToQFont(font));
+  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+}
+
+namespace {
+
+// An integer setting as the registry holds one: a 32-bit value. A text file
+// holds every value as text, so there a decimal integer text in range counts
+// too; the registry must hold a number.
+bool ToInt32(const QVariant& value, std::int32_t& out) {
+  bool ok = false;
+  qlonglong number = 0;
+  switch (value.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+      number = value.toLongLong(&ok);
+      break;
+#ifndef Q_OS_WIN
+    case QMetaType::QString: {
+      // Only "[-+]digits": no blanks, no hexadecimal, nothing behind.
+      const QString text = value.toString();
+      static const QRegularExpression decimal(QStringLiteral("^[-+]?[0-9]{1,11}$"));
+      if (decimal.match(text).hasMatch()) number = text.toLongLong(&ok, 10);
+      break;
+    }
+#endif
+    default:
+      break;
+  }
+  if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+      number > std::numeric_limits<std::int32_t>::max()) {
+    return false;
+  }
+  out = static_cast<std::int32_t>(number);
+  return true;
+}
+
+class QtRegistry final : public TRegistry {
+ public:
+  bool OpenKey(std::string_view, bool) override {
+    // The key is the organisation and application; QSettings makes it when
+    // the first value is written.
+    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QStringLiteral("Brevant"), QStringLiteral("Nodri"));
+    return settings_->status() == QSettings::NoError;
+  }
+
+  std::int32_t ReadInteger(std::string_view name) override {
+    std::int32_t value = 0;
+    if (settings_ == nullptr || settings_->status() != QSettings::NoError ||
+        !ToInt32(settings_->value(Key(name)), value)) {
+      throw ERegistryException("'" + std::string(name) + "'");
+    }
+    return value;
+  }
+
+  void WriteInteger(std::string_view name, std::int32_t value) override {
+    // Written through at once, so that a failure names the value that failed.
+    if (settings_ == nullptr || !settings_->isWritable()) {
+      throw ERegistryException(FailedToSetMessage(name));
+    }
+    settings_->setValue(Key(name), value);
+    settings_->sync();
+    if (settings_->status() != QSettings::NoError) {
+      throw ERegistryException(FailedToSetMessage(name));
+    }
+  }
+
+  void CloseKey() override { settings_.reset(); }
+
+ private:
+  static QString Key(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  }
+
+  std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace
+
+std::unique_ptr<TRegistry> QtSettingsStore::MakeRegistry() {
+  return std::make_unique<QtRegistry>();
+}
+
+TScreen PrimaryScreen() {
+  TScreen screen;
+  if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+    const QRect all = primary->geometry();
+    const QRect work = primary->availableGeometry();
+    screen.Width = all.width();
+    screen.Height = all.height();
+    screen.WorkAreaLeft = work.left();
+    screen.WorkAreaTop = work.top();
+    screen.WorkAreaWidth = work.width();
+    screen.WorkAreaHeight = work.height();
+  }
+  return screen;
+}
+
+}  // namespace nodri::qt
