@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/qt/qt_services.h"
+#include "platform/qt/qt_session.h"
 #include "platform/qt/qt_window.h"
 #include "window/form1.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     nodri::qt::FormWindow window(form);
     form.Create();
     window.ShowForm();
+    nodri::qt::CloseGracefullyOnRequest(window);
     QApplication::exec();
   } catch (const nodri::Exception& error) {
     application.ShowException(error);

@@ -144,6 +144,7 @@ class FormWindow::MenuItemPeer final : public Peer {
   MenuItemPeer(TMenuItem& item, QAction& action) : item_(item), action_(action) {}
   void Changed(Change) override { Sync(); }
   void Sync() {
+    if (action_.isSeparator()) return;
     action_.setText(MenuText(item_.Caption()));
     action_.setEnabled(item_.Enabled());
     if (action_.isCheckable()) action_.setChecked(item_.Checked());

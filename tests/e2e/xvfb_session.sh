@@ -1,0 +1,90 @@
+# Helpers for end-to-end tests of the real nodri window under Xvfb, with
+# xdotool for the user's hands and xclip for the clipboard. Sourced by the
+# test scripts; each test gets its own X server and config folder.
+
+set -euo pipefail
+
+NODRI=${NODRI:?path of the nodri binary}
+WORK=$(mktemp -d)
+XVFB_PID=""
+NODRI_PID=""
+
+cleanup() {
+  [ -n "$NODRI_PID" ] && kill "$NODRI_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$WORK/nodri.log" ] && sed 's/^/  nodri: /' "$WORK/nodri.log" >&2
+  exit 1
+}
+
+# An X server of our own, on the first free display it finds.
+start_xvfb() {
+  local size=${1:-1280x800}
+  exec 3<> "$WORK/display"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local tries=0
+  while [ ! -s "$WORK/display" ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || fail "Xvfb did not start"
+  done
+  export DISPLAY=":$(head -n1 "$WORK/display")"
+}
+
+# Starts nodri with a config folder of its own; sets WINDOW to its window.
+start_nodri() {
+  export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$WORK/config}
+  mkdir -p "$XDG_CONFIG_HOME" 2>/dev/null || true
+  "$NODRI" >"$WORK/nodri.log" 2>&1 &
+  NODRI_PID=$!
+  WINDOW=""
+  local tries=0
+  while [ -z "$WINDOW" ]; do
+    for id in $(xdotool search --onlyvisible --name '^Nodri$' 2>/dev/null); do
+      WINDOW=$id
+    done
+    [ -n "$WINDOW" ] && break
+    kill -0 "$NODRI_PID" 2>/dev/null || fail "nodri ended before showing its window"
+    sleep 0.1
+    tries=$((tries + 1))
+    [ $tries -lt 150 ] || fail "no window appeared"
+  done
+  sleep 0.3
+}
+
+# Sets X, Y, W and H to the window's position and size.
+window_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  W=$WIDTH
+  H=$HEIGHT
+}
+
+# Clicks with a button at a point given in window coordinates.
+click_at() {
+  xdotool mousemove --window "$WINDOW" "$1" "$2" click "${3:-1}"
+  sleep 0.2
+}
+
+# Closes the window as a user would and waits for the program to end; sets
+# EXIT_STATUS.
+close_nodri() {
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  xdotool key alt+F4
+  local tries=0
+  while kill -0 "$NODRI_PID" 2>/dev/null; do
+    sleep 0.1
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || fail "nodri did not end after closing its window"
+  done
+  set +e
+  wait "$NODRI_PID"
+  EXIT_STATUS=$?
+  set -e
+  NODRI_PID=""
+}
