@@ -53,4 +53,14 @@ std::int32_t DivideDigits(DigitArray& digits, std::int32_t sourceBase,
 std::int32_t ConvertDigits(const DigitArray& source, std::int32_t sourceBase,
                            std::int32_t targetBase, DigitArray& result);
 
+namespace internal {
+
+// ConvertDigits as the plain procedure: DivideDigits by the target base,
+// over and over, the remainders read backwards. ConvertDigits takes this
+// path for digits outside 0 to base - 1, whose arithmetic it defines, and a
+// faster one for ordinary digits; tests hold the two against each other.
+std::int32_t ConvertDigitsByDivision(const DigitArray& source, std::int32_t sourceBase,
+                                     std::int32_t targetBase, DigitArray& result);
+
+}  // namespace internal
 }  // namespace nodri

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
 
 #include "test_digits.h"
 
@@ -165,6 +166,42 @@ TEST(ConvertDigits, TwoHundredFiftyFiveHexFsOverflowDecimal) {
   DigitArray result;
   EXPECT_EQ(ConvertDigits(source, 16, 10, result), OverflowCount);
   EXPECT_EQ(source.count, 255);
+}
+
+}  // namespace
+}  // namespace nodri
+
+namespace nodri {
+namespace {
+
+// Ordinary digits take a faster path than the plain division procedure; the
+// two must give the same digits and the same overflow, leading zeros and the
+// 255/256 edge included.
+TEST(ConvertDigits, FastPathMatchesThePlainProcedure) {
+  std::mt19937 random(20261211);
+  const std::int32_t bases[] = {2, 3, 7, 10, 16, 36, 60, 255, 256, 257, 365, 998, 999};
+  for (int round = 0; round < 3000; ++round) {
+    const std::int32_t from = bases[random() % std::size(bases)];
+    const std::int32_t to = bases[random() % std::size(bases)];
+    DigitArray source;
+    source.count = 1 + static_cast<std::int32_t>(random() % (MaxDigits - 1));
+    const int shape = static_cast<int>(random() % 4);
+    for (std::int32_t i = 0; i < source.count; ++i) {
+      std::int32_t digit = static_cast<std::int32_t>(random() % static_cast<unsigned>(from));
+      if (shape == 1) digit = from - 1;                   // the largest number of that length
+      if (shape == 2 && i < source.count / 2) digit = 0;  // many leading zeros
+      source.digits[static_cast<std::size_t>(i)] = digit;
+    }
+    SCOPED_TRACE(::testing::Message() << "round " << round << ": " << source.count
+                                      << " digits, base " << from << " to " << to);
+    DigitArray fast, plain;
+    const std::int32_t fastCount = ConvertDigits(source, from, to, fast);
+    const std::int32_t plainCount = internal::ConvertDigitsByDivision(source, from, to, plain);
+    ASSERT_EQ(fastCount, plainCount);
+    if (fastCount > 0) {
+      ASSERT_EQ(Values(fast), Values(plain));
+    }
+  }
 }
 
 }  // namespace
