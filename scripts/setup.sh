@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev libgmp-dev
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
-  xvfb xdotool xclip x11-utils
+  xvfb xdotool xclip x11-utils imagemagick
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QVariant>
 #include <limits>
+#include <vector>
 
 #include "platform/code_page.h"
 
@@ -103,31 +104,45 @@ class QtRegistry final : public TRegistry {
     // the first value is written.
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QStringLiteral("Brevant"), QStringLiteral("Nodri"));
-    return settings_->status() == QSettings::NoError;
+    return settings_->status() != QSettings::AccessError;
   }
 
   std::int32_t ReadInteger(std::string_view name) override {
     std::int32_t value = 0;
-    if (settings_ == nullptr || settings_->status() != QSettings::NoError ||
-        !ToInt32(settings_->value(Key(name)), value)) {
+    // A damaged file still gives the values it holds (QSettings reports a
+    // format error, but reads what it can): each is judged on its own.
+    if (settings_ == nullptr || !ToInt32(settings_->value(Key(name)), value)) {
       throw ERegistryException("'" + std::string(name) + "'");
     }
     return value;
   }
 
   void WriteInteger(std::string_view name, std::int32_t value) override {
-    // Written through at once, so that a failure names the value that failed.
     if (settings_ == nullptr || !settings_->isWritable()) {
       throw ERegistryException(FailedToSetMessage(name));
     }
     settings_->setValue(Key(name), value);
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-      throw ERegistryException(FailedToSetMessage(name));
-    }
+    unsaved_.emplace_back(name);
   }
 
-  void CloseKey() override { settings_.reset(); }
+  // One write of the file for all the values: if it fails, none of them
+  // reached it, and the first is the one to name.
+  void CloseKey() override {
+    if (settings_ == nullptr) return;
+    std::vector<std::string> unsaved;
+    unsaved.swap(unsaved_);
+    if (!unsaved.empty()) {
+      settings_->sync();
+      // A format error only says the old file had lines QSettings could not
+      // read; it rewrites the file without them. Not reaching the file is
+      // the failure.
+      if (settings_->status() == QSettings::AccessError) {
+        settings_.reset();
+        throw ERegistryException(FailedToSetMessage(unsaved.front()));
+      }
+    }
+    settings_.reset();
+  }
 
  private:
   static QString Key(std::string_view name) {
@@ -135,6 +150,7 @@ class QtRegistry final : public TRegistry {
   }
 
   std::unique_ptr<QSettings> settings_;
+  std::vector<std::string> unsaved_;
 };
 
 }  // namespace

@@ -37,12 +37,17 @@ start_xvfb() {
   export DISPLAY=":$(head -n1 "$WORK/display")"
 }
 
-# Starts nodri with a config folder of its own; sets WINDOW to its window.
-start_nodri() {
+# Starts nodri with a config folder of its own (XDG_CONFIG_HOME unless the
+# test set one) and returns at once.
+launch_nodri() {
   export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$WORK/config}
   mkdir -p "$XDG_CONFIG_HOME" 2>/dev/null || true
   "$NODRI" >"$WORK/nodri.log" 2>&1 &
   NODRI_PID=$!
+}
+
+# Waits for the main window; sets WINDOW to it.
+wait_for_window() {
   WINDOW=""
   local tries=0
   while [ -z "$WINDOW" ]; do
@@ -56,6 +61,11 @@ start_nodri() {
     [ $tries -lt 150 ] || fail "no window appeared"
   done
   sleep 0.3
+}
+
+start_nodri() {
+  launch_nodri
+  wait_for_window
 }
 
 # Sets X, Y, W and H to the window's position and size.
@@ -87,4 +97,33 @@ close_nodri() {
   EXIT_STATUS=$?
   set -e
   NODRI_PID=""
+}
+
+# The colour of one pixel of the screen, as ImageMagick writes it ("#RRGGBB").
+pixel() {
+  import -window root -crop "1x1+$1+$2" txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+
+# The visible top-level windows titled "Nodri", one id a line.
+nodri_windows() {
+  xdotool search --onlyvisible --name '^Nodri$' 2>/dev/null || true
+}
+
+# Waits until a message box (a second "Nodri" window) is shown, and
+# dismisses it with Return. Fails when none comes.
+dismiss_message_box() {
+  local tries=0 box=""
+  while [ -z "$box" ]; do
+    for id in $(nodri_windows); do
+      [ "$id" != "${WINDOW:-}" ] && box=$id
+    done
+    [ -n "$box" ] && break
+    sleep 0.1
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || fail "no message box appeared"
+  done
+  sleep 0.3
+  xdotool windowfocus "$box" 2>/dev/null || true
+  xdotool key Return
+  sleep 0.3
 }
