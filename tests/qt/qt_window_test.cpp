@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QContextMenuEvent>
 #include <QTest>
 
 #include "platform/code_page.h"
@@ -276,6 +277,34 @@ TEST_F(QtWindowTest, ArrowButtonsAndTheirEnabledStates) {
   QTest::mouseClick(window->WidgetOf(form->ButtonDown), Qt::LeftButton);
   EXPECT_EQ(Shown(form->EditBase), "998");
   EXPECT_TRUE(window->WidgetOf(form->ButtonUp)->isEnabled());
+}
+
+// Right click and Shift+F10 open each control's own menu, never Qt's
+// built-in one. (The menu key comes as a context-menu event from the
+// platform, which the offscreen platform does not send.)
+TEST_F(QtWindowTest, ContextMenusOpenFromMouseAndKeyboard) {
+  struct Row { const TControl* control; const TPopupMenu* menu; };
+  const Row rows[] = {{&form->EditO, &form->PopupMenuO}, {&form->EditD, &form->PopupMenuD},
+                      {&form->EditH, &form->PopupMenuH}, {&form->EditBase, &form->PopupMenu1},
+                      {&form->LabelH, &form->PopupMenu1}, {&form->ButtonDown, &form->PopupMenu1}};
+  for (const Row& row : rows) {
+    QWidget* widget = window->WidgetOf(*row.control);
+    QMenu* menu = window->MenuOf(*row.menu);
+    SCOPED_TRACE(row.control->Name);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(widget, &click);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+      widget->setFocus();
+      QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+      EXPECT_TRUE(menu->isVisible()) << "Shift+F10";
+      menu->hide();
+    }
+  }
+  QContextMenuEvent free(QContextMenuEvent::Mouse, QPoint(1, 150), window->mapToGlobal(QPoint(1, 150)));
+  QApplication::sendEvent(window.get(), &free);
+  EXPECT_TRUE(window->MenuOf(form->PopupMenu1)->isVisible()) << "the window's free area";
 }
 
 TEST_F(QtWindowTest, LayoutFollowsTheWindowSize) {

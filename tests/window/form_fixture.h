@@ -9,42 +9,11 @@
 #include <vector>
 
 #include "platform/code_page.h"
+#include "tests/common/handler_runs.h"
 #include "tests/common/row_name.h"
 #include "window/form1.h"
 
 namespace nodri::testing {
-
-struct Ran {
-  std::string handler;
-  int depth;
-  std::string text;  // the handler's field when the run began
-  bool operator==(const Ran&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const Ran& run) {
-  return out << std::string(static_cast<std::size_t>(run.depth) * 2, ' ')
-             << run.handler << " \"" << run.text << '"';
-}
-
-class RunRecorder final : public HandlerRunObserver {
- public:
-  void RunBegan(std::string_view handler, std::string_view fieldText,
-                int depth) override {
-    runs.push_back({std::string(handler), depth, std::string(fieldText)});
-    maxDepth = std::max(maxDepth, depth);
-  }
-  void Clear() {
-    runs.clear();
-    maxDepth = -1;
-  }
-  int Count(std::string_view handler) const {
-    int count = 0;
-    for (const Ran& run : runs) count += run.handler == handler ? 1 : 0;
-    return count;
-  }
-  std::vector<Ran> runs;
-  int maxDepth = -1;
-};
 
 // The services a window borrows, owned together.
 struct Services {

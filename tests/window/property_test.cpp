@@ -2,7 +2,6 @@
 // and cases. After every action: the cascade has ended within a small depth,
 // the fields agree on one number, and running a field's handler on its own
 // text again keeps that number.
-#include <gmp.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,16 +11,14 @@
 #include <random>
 
 #include "form_fixture.h"
+#include "tests/common/field_agreement.h"
 
 namespace nodri {
 namespace {
 
 using testing::FormTest;
 
-// The deepest nesting of change-handler runs any action may reach. A typed
-// text nests at most: its own clean-up, the rewrite of each other field, and
-// one more clean-up there; a base change adds its own re-entries on top.
-constexpr int DepthBound = 8;
+using testing::CascadeDepthBound;
 
 std::uint64_t Seed() {
   if (const char* value = std::getenv("NODRI_SEED")) return std::strtoull(value, nullptr, 0);
@@ -31,36 +28,6 @@ std::uint64_t Seed() {
 int Iterations() {
   if (const char* value = std::getenv("NODRI_PROPERTY_ITERATIONS")) return std::atoi(value);
   return 2000;
-}
-
-// A GMP integer that cleans up after itself.
-struct Big {
-  Big() { mpz_init(value); }
-  ~Big() { mpz_clear(value); }
-  Big(const Big&) = delete;
-  Big& operator=(const Big&) = delete;
-  std::string Decimal() const {
-    std::string text(mpz_sizeinbase(value, 10) + 2, '\0');
-    mpz_get_str(text.data(), 10, value);
-    text.resize(std::strlen(text.c_str()));
-    return text;
-  }
-  mpz_t value;
-};
-
-// The number a digit array stands for in `base`, digits of any sign at face
-// value, computed independently of the engine's arithmetic.
-void ValueOf(const DigitArray& digits, std::int32_t base, Big& out) {
-  mpz_set_ui(out.value, 0);
-  for (std::int32_t i = 0; i < digits.count; ++i) {
-    mpz_mul_si(out.value, out.value, base);
-    const std::int32_t digit = digits.digits[static_cast<std::size_t>(i)];
-    if (digit >= 0) {
-      mpz_add_ui(out.value, out.value, static_cast<unsigned long>(digit));
-    } else {
-      mpz_sub_ui(out.value, out.value, static_cast<unsigned long>(-std::int64_t{digit}));
-    }
-  }
 }
 
 class TextMaker {
@@ -121,81 +88,9 @@ class TextMaker {
 
 class PropertyTest : public FormTest {
  protected:
-  // The number a field stands for, or nothing when it shows "Overflow!" or
-  // is the decimal field holding more digits than can be read.
-  bool Reading(const TEdit& field, Big& out, std::string& why) {
-    if (field.Text() == OverflowText) return false;
-    if (&field == &form->EditD) {
-      const DecimalReading reading = ReadDecimalDigits(field.Text());
-      if (reading.digits.overflow()) return false;
-      ValueOf(reading.digits, 10, out);
-      return true;
-    }
-    if (&field == &form->EditH) {
-      const DigitArray digits = ReadHexDigits(field.Text());
-      if (digits.overflow()) why = "the hexadecimal field reads as overflow";
-      ValueOf(digits, 16, out);
-      return true;
-    }
-    const DigitArray digits =
-        ReadBaseDigits(field.Text(), form->EditBase.Text(), form->DigitForm);
-    if (form->EditBase.Text() == "1") {
-      // A unary text is a tally: N + 1 digits stand for N.
-      if (digits.overflow() || digits.count > 255) why = "the unary field holds too many digits";
-      mpz_set_si(out.value, std::max(digits.count, 1) - 1);
-      return true;
-    }
-    if (digits.overflow()) why = "the base-n field reads as overflow";
-    ValueOf(digits, AtolValue(form->EditBase.Text()), out);
-    return true;
-  }
-
-  // The fields agree: every field that reads as a number reads as the same
-  // one, which is put into `agreed` (left unset when no field reads).
-  void ExpectAgreement(std::optional<std::string>& agreed) {
-    Big reference, value;
-    std::string why;
-    const char* referenceName = nullptr;
-    agreed.reset();
-    for (const TEdit* field : {&form->EditO, &form->EditD, &form->EditH}) {
-      Big& target = referenceName == nullptr ? reference : value;
-      if (!Reading(*field, target, why)) continue;
-      ASSERT_TRUE(why.empty()) << why;
-      if (referenceName == nullptr) {
-        referenceName = field->Name.c_str();
-        agreed = reference.Decimal();
-        continue;
-      }
-      ASSERT_EQ(mpz_cmp(reference.value, value.value), 0)
-          << field->Name << " reads " << value.Decimal() << " but " << referenceName
-          << " reads " << reference.Decimal();
-    }
-  }
-
-  // Running a field's handler again on the text it holds is what retyping it
-  // would do: the cascade ends within the bound and the number stays. (The
-  // texts may still be tidied: a grouped field left empty reads as zero, and
-  // is written as "0" from the decimal field.)
   void ExpectRerunsKeepTheNumber() {
-    std::optional<std::string> before;
-    ExpectAgreement(before);
-    using Handler = void (TForm1::*)(TObject*);
-    const std::pair<const TEdit*, Handler> handlers[] = {
-        {&form->EditO, &TForm1::EditOChange},
-        {&form->EditD, &TForm1::EditDChange},
-        {&form->EditH, &TForm1::EditHChange}};
-    for (const auto& [field, handler] : handlers) {
-      if (field->Text() == OverflowText) continue;
-      SCOPED_TRACE("re-running the handler of " + field->Name);
-      recorder.Clear();
-      (form.get()->*handler)(form.get());
-      ASSERT_LE(recorder.maxDepth, DepthBound);
-      std::optional<std::string> after;
-      ExpectAgreement(after);
-      if (before && after) {
-        ASSERT_EQ(*after, *before);
-      }
-    }
+    const std::string failure = testing::CheckRerunsKeepTheNumber(*form, recorder);
+    ASSERT_TRUE(failure.empty()) << failure;
   }
 
   void TearDown() override {
@@ -243,7 +138,7 @@ TEST_F(PropertyTest, FieldsAgreeAfterEveryAction) {
       } else {
         field.UserEdit(text, static_cast<std::int32_t>(text.size()));
       }
-      ASSERT_LE(recorder.maxDepth, DepthBound);
+      ASSERT_LE(recorder.maxDepth, CascadeDepthBound);
       deepest = std::max(deepest, recorder.maxDepth);
       ExpectRerunsKeepTheNumber();
       if (::testing::Test::HasFatalFailure()) return;
@@ -277,7 +172,7 @@ TEST_F(PropertyTest, NotationChangesKeepAgreement) {
         items[maker.Pick(5)]->Click();
       }
     }
-    ASSERT_LE(recorder.maxDepth, DepthBound);
+    ASSERT_LE(recorder.maxDepth, CascadeDepthBound);
     deepest = std::max(deepest, recorder.maxDepth);
     ExpectRerunsKeepTheNumber();
     if (::testing::Test::HasFatalFailure()) return;
