@@ -2,7 +2,6 @@
 // and the form itself, and the widgets that hand the user's actions back.
 #include "qt_window.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -313,12 +312,11 @@ void FormWindow::BuildControl(TControl& control) {
   QWidget* widget = nullptr;
   if (auto* edit = dynamic_cast<TEdit*>(&control)) {
     widget = new LineEdit(*edit, *this, this);
-  } else if (auto* label = dynamic_cast<TLabel*>(&control)) {
+  } else if (dynamic_cast<TLabel*>(&control) != nullptr) {
     auto* qlabel = new QLabel(this);
     qlabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     qlabel->setTextFormat(Qt::PlainText);
     widget = qlabel;
-    (void)label;
   } else if (auto* button = dynamic_cast<TButton*>(&control)) {
     auto* qbutton = new QPushButton(this);
     qbutton->setFocusPolicy(button->TabStop ? Qt::StrongFocus : Qt::NoFocus);

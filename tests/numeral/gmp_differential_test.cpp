@@ -23,11 +23,15 @@
 #include <vector>
 
 #include "test_digits.h"
+#include "tests/common/random_seed.h"
 
 namespace nodri {
 namespace {
 
 using testing::Digits;
+using testing::RunSeed;
+using testing::SeededGenerator;
+using testing::Uniform;
 using testing::Values;
 
 // The largest number in these tests has about this many bits: 999^255 - 1,
@@ -39,39 +43,12 @@ constexpr std::int32_t LowestTarget = 2;
 constexpr std::int32_t HighestBase = 999;
 
 // ---------------------------------------------------------------------------
-// Seed and size of a run.
-
-std::uint64_t RunSeed() {
-  static const std::uint64_t seed = [] {
-    const char* text = std::getenv("NODRI_SEED");
-    if (text != nullptr && *text != '\0') {
-      return static_cast<std::uint64_t>(std::strtoull(text, nullptr, 0));
-    }
-    std::random_device device;
-    return (std::uint64_t{device()} << 32) ^ std::uint64_t{device()};
-  }();
-  return seed;
-}
+// Size of a run; the seed is the run's (NODRI_SEED).
 
 std::int64_t IterationCount() {
   const char* text = std::getenv("NODRI_DIFF_ITERATIONS");
   if (text == nullptr || *text == '\0') return 100000;
   return std::max<std::int64_t>(1, std::strtoll(text, nullptr, 10));
-}
-
-// Each test draws from its own stream, so that adding a test does not change
-// the numbers another one sees under the same seed.
-std::mt19937_64 SeededGenerator(::testing::Test& test, std::uint64_t salt) {
-  const std::uint64_t seed = RunSeed();
-  std::cout << "NODRI_SEED=" << seed << " (set NODRI_SEED to repeat this run)\n";
-  test.RecordProperty("seed", std::to_string(seed));
-  return std::mt19937_64(seed ^ salt);
-}
-
-// A whole number from lo to hi, both included.
-std::int32_t Uniform(std::mt19937_64& rng, std::int32_t lo, std::int32_t hi) {
-  return lo + static_cast<std::int32_t>(
-                  rng() % static_cast<std::uint64_t>(std::int64_t{hi} - lo + 1));
 }
 
 bool OneIn(std::mt19937_64& rng, std::uint64_t n) { return rng() % n == 0; }

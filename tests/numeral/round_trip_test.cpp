@@ -17,38 +17,18 @@
 #include <vector>
 
 #include "test_digits.h"
+#include "tests/common/random_seed.h"
 
 namespace nodri {
 namespace {
 
 using testing::Digits;
+using testing::RunSeed;
+using testing::SeededGenerator;
+using testing::Uniform;
 using testing::Values;
 
 constexpr std::int32_t MostDigits = MaxDigits - 1;
-
-std::uint64_t RunSeed() {
-  static const std::uint64_t seed = [] {
-    const char* text = std::getenv("NODRI_SEED");
-    if (text != nullptr && *text != '\0') {
-      return static_cast<std::uint64_t>(std::strtoull(text, nullptr, 0));
-    }
-    std::random_device device;
-    return (std::uint64_t{device()} << 32) ^ std::uint64_t{device()};
-  }();
-  return seed;
-}
-
-std::mt19937_64 SeededGenerator(::testing::Test& test, std::uint64_t salt) {
-  const std::uint64_t seed = RunSeed();
-  std::cout << "NODRI_SEED=" << seed << " (set NODRI_SEED to repeat this run)\n";
-  test.RecordProperty("seed", std::to_string(seed));
-  return std::mt19937_64(seed ^ salt);
-}
-
-std::int32_t Uniform(std::mt19937_64& rng, std::int32_t lo, std::int32_t hi) {
-  return lo + static_cast<std::int32_t>(
-                  rng() % static_cast<std::uint64_t>(std::int64_t{hi} - lo + 1));
-}
 
 // 1 to 255 digits, the full 255 and the single digit often.
 std::int32_t PickLength(std::mt19937_64& rng) {

@@ -12,6 +12,7 @@
 
 #include "form_fixture.h"
 #include "tests/common/field_agreement.h"
+#include "tests/common/random_seed.h"
 
 namespace nodri {
 namespace {
@@ -20,10 +21,6 @@ using testing::FormTest;
 
 using testing::CascadeDepthBound;
 
-std::uint64_t Seed() {
-  if (const char* value = std::getenv("NODRI_SEED")) return std::strtoull(value, nullptr, 0);
-  return std::random_device{}();
-}
 
 int Iterations() {
   if (const char* value = std::getenv("NODRI_PROPERTY_ITERATIONS")) return std::atoi(value);
@@ -109,10 +106,8 @@ class PropertyTest : public FormTest {
 };
 
 TEST_F(PropertyTest, FieldsAgreeAfterEveryAction) {
-  const std::uint64_t seed = Seed();
-  std::cout << "[ seed     ] NODRI_SEED=" << seed << '\n';
-  RecordProperty("seed", std::to_string(seed));
-  TextMaker maker(seed);
+  const std::uint64_t seed = testing::RunSeed();
+  TextMaker maker(testing::SeededGenerator(*this, 1)());
 
   for (int iteration = 0; iteration < Iterations(); ++iteration) {
     if (iteration % 25 == 0) SetUp();  // now and then a fresh window
@@ -149,9 +144,8 @@ TEST_F(PropertyTest, FieldsAgreeAfterEveryAction) {
 // Changing the base, the form or the case keeps the fields in agreement, and
 // never nests deeper than the bound either.
 TEST_F(PropertyTest, NotationChangesKeepAgreement) {
-  const std::uint64_t seed = Seed() ^ 0x9e3779b97f4a7c15ULL;
-  std::cout << "[ seed     ] NODRI_SEED=" << (seed ^ 0x9e3779b97f4a7c15ULL) << '\n';
-  TextMaker maker(seed);
+  const std::uint64_t seed = testing::RunSeed();
+  TextMaker maker(testing::SeededGenerator(*this, 2)());
   for (int iteration = 0; iteration < Iterations(); ++iteration) {
     RandomSettings(maker);
     const std::string text = maker.Make();
