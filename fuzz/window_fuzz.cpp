@@ -27,26 +27,19 @@
 #include "platform/code_page.h"
 #include "tests/common/field_agreement.h"
 #include "tests/common/handler_runs.h"
+#include "tests/common/memory_services.h"
 #include "window/form1.h"
 
 namespace {
 
 using namespace nodri;
 
-struct Window {
-  RecordingErrorDisplay display;
-  TApplication application{display};
-  MemoryClipboard clipboard;
-  MemorySettings settings;
-  HalfWidthMeasurer measurer;
-  TScreen screen;
+struct Window : testing::MemoryServices {
   std::unique_ptr<TForm1> form;
   testing::RunRecorder recorder;
 
   Window() {
-    application.Title = "Nodri";
-    form = std::make_unique<TForm1>(
-        FormServices{application, clipboard, settings, measurer, screen});
+    form = std::make_unique<TForm1>(Lend());
     form->Create();
     form->SetHandlerRunObserver(&recorder);
   }

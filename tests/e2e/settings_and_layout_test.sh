@@ -25,21 +25,15 @@ window_geometry
   fail "at $X,$Y, not centred"
 
 # The stored base, form and case are in force: 255 is "FF" in letters.
-u=$((H / 3 - 12))
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-click_at $((W - 40)) $((u + 16 + u / 2))
-xdotool key ctrl+a
-xdotool type --delay 40 255
-click_at $((W - 40)) $((8 + u / 2)) 3
-xdotool key Down Down Return
-sleep 0.3
-[ "$(xclip -o -selection clipboard)" = "FF" ] || fail "base-n field is not 'FF'"
+type_decimal_copy_base_n 255
+[ "$COPIED" = "FF" ] || fail "base-n field shows '$COPIED', expected 'FF'"
 
 # Wider: the fields reach 8 pixels short of the new right edge.
 xdotool windowsize --sync "$WINDOW" 900 240 2>/dev/null || xdotool windowsize "$WINDOW" 900 240
 sleep 0.5
 window_geometry
 [ "$W" -eq 900 ] || fail "width $W after widening to 900"
+u=$((H / 3 - 12))
 row_y=$((Y + u + 16 + u / 2))
 inside=$(pixel $((X + W - 8 - 6)) "$row_y")
 margin=$(pixel $((X + W - 4)) "$row_y")

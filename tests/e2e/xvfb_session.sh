@@ -81,11 +81,31 @@ click_at() {
   sleep 0.2
 }
 
-# Closes the window as a user would and waits for the program to end; sets
-# EXIT_STATUS.
+# Types TEXT into the decimal field, copies the base-n field through its
+# context menu and sets COPIED to what the clipboard then holds. Rows are
+# u = height / 3 - 12 high: base n at 8, decimal at u + 16; the fields end 8
+# pixels short of the right edge.
+type_decimal_copy_base_n() {
+  window_geometry
+  local u=$((H / 3 - 12))
+  xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
+  click_at $((W - 40)) $((u + 16 + u / 2))
+  xdotool key ctrl+a
+  xdotool type --delay 40 "$1"
+  sleep 0.2
+  click_at $((W - 40)) $((8 + u / 2)) 3
+  xdotool key Down Down Return  # 0に戻す, コピー
+  sleep 0.3
+  COPIED=$(xclip -o -selection clipboard)
+}
+
+# Closes the window as a user would (Alt+F4) and waits, briefly, for the
+# program to end; with "error" first dismisses the message box that a failed
+# save shows. Sets EXIT_STATUS.
 close_nodri() {
   xdotool windowfocus "$WINDOW" 2>/dev/null || true
   xdotool key alt+F4
+  [ "${1:-}" = error ] && dismiss_message_box
   local tries=0
   while kill -0 "$NODRI_PID" 2>/dev/null; do
     sleep 0.1

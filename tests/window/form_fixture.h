@@ -10,30 +10,19 @@
 
 #include "platform/code_page.h"
 #include "tests/common/handler_runs.h"
+#include "tests/common/memory_services.h"
 #include "tests/common/row_name.h"
 #include "window/form1.h"
 
 namespace nodri::testing {
 
-// The services a window borrows, owned together.
-struct Services {
-  RecordingErrorDisplay display;
-  TApplication application{display};
-  MemoryClipboard clipboard;
-  MemorySettings settings;
-  HalfWidthMeasurer measurer;
-  TScreen screen;
-  FormServices Lend() {
-    return FormServices{application, clipboard, settings, measurer, screen};
-  }
-};
+using Services = MemoryServices;
 
 // A window after a first start (nothing stored): base 60, colon form, lower
 // case, zero everywhere. The recorder starts empty after creation.
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    services.application.Title = "Nodri";
     form = std::make_unique<TForm1>(services.Lend());
     form->Create();
     form->SetHandlerRunObserver(&recorder);

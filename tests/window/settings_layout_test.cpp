@@ -16,7 +16,6 @@ class StartUpTest : public ::testing::Test {
   MemorySettings::Values& Stored() { return services.settings.keys[std::string(TForm1::SettingsKey)]; }
 
   TForm1& Start() {
-    services.application.Title = "Nodri";
     form = std::make_unique<TForm1>(services.Lend());
     form->Create();
     return *form;
