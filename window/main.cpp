@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Nodri"));
   QApplication::setOrganizationName(QStringLiteral("Brevant"));
   QApplication::setDesktopFileName(QStringLiteral("nodri"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/nodri.svg")));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/nodri.png")));
   nodri::qt::InstallFontSubstitutes();
 
   nodri::qt::QtServices services;

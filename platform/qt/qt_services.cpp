@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QVariant>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "platform/code_page.h"
@@ -29,13 +30,33 @@ std::string FromQString(const QString& text) {
   return Cp932FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
+namespace {
+
+// The design's font names and the installed families that stand in for them.
+std::map<QString, QString>& FontFamilies() {
+  static std::map<QString, QString> families;
+  return families;
+}
+
+}  // namespace
+
 void InstallFontSubstitutes() {
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+  // Decided once: asking Qt for a family that is not installed costs a
+  // fallback search in fontconfig every time a font is made.
+  const std::pair<const char*, const char*> fonts[] = {{"ＭＳ Ｐゴシック", "IPAPGothic"},
+                                                       {"ＭＳ ゴシック", "IPAGothic"}};
+  for (const auto& [design, standIn] : fonts) {
+    const QString name = QString::fromUtf8(design);
+    FontFamilies()[name] = QFontDatabase::hasFamily(name) ? name : QString::fromUtf8(standIn);
+  }
 }
 
 QFont ToQFont(const TFont& font) {
-  QFont result(ToQString(font.Name));
+  QString family = ToQString(font.Name);
+  if (const auto found = FontFamilies().find(family); found != FontFamilies().end()) {
+    family = found->second;
+  }
+  QFont result(family);
   result.setPixelSize(font.Height > 0 ? font.Height : 1);
   if (font.Pitch == TFontPitch::Fixed) {
     result.setFixedPitch(true);

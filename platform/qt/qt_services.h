@@ -24,8 +24,9 @@ namespace nodri::qt {
 QString ToQString(std::string_view cp932);
 std::string FromQString(const QString& text);  // "?" for what 932 cannot hold
 
-// Installs the replacements for the design's Japanese fonts where they are
-// missing: "ＭＳ Ｐゴシック" by IPAPGothic, "ＭＳ ゴシック" by IPAGothic.
+// Chooses the replacements for the design's Japanese fonts where they are
+// missing: "ＭＳ Ｐゴシック" by IPAPGothic, "ＭＳ ゴシック" by IPAGothic. Call
+// once, after the QApplication exists and before any font is made.
 void InstallFontSubstitutes();
 QFont ToQFont(const TFont& font);
 

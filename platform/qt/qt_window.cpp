@@ -283,7 +283,6 @@ FormWindow::FormWindow(TForm& form) : QWidget(nullptr), form_(form) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   setFont(ToQFont(form.Font));
   for (TControl* control : form.Controls()) BuildControl(*control);
-  if (form.PopupMenu != nullptr) BuildMenu(*form.PopupMenu);
   ApplyTabOrder();
 
   auto peer = std::make_unique<FormPeer>(*this);
@@ -336,8 +335,6 @@ void FormWindow::BuildControl(TControl& control) {
                         widget->mapToGlobal(pos));
             });
   }
-  if (control.PopupMenu != nullptr) BuildMenu(*control.PopupMenu);
-
   auto peer = std::make_unique<ControlPeer>(control, *widget);
   peer->SyncAll();
   control.SetPeer(peer.get());
@@ -408,14 +405,13 @@ QWidget* FormWindow::WidgetOf(const TControl& control) const {
   return found == widgets_.end() ? nullptr : found->second;
 }
 
-QMenu* FormWindow::MenuOf(const TPopupMenu& menu) const {
-  const auto found = menus_.find(&menu);
-  return found == menus_.end() ? nullptr : found->second;
-}
+// Menus are made when first wanted, not at start-up; from then on their
+// peers keep them in step with the menu items.
+QMenu* FormWindow::MenuOf(TPopupMenu& menu) { return BuildMenu(menu); }
 
 void FormWindow::PopupMenu(TPopupMenu* menu, const QPoint& globalPos) {
   if (menu == nullptr) return;
-  if (QMenu* qmenu = MenuOf(*menu)) qmenu->popup(globalPos);
+  MenuOf(*menu)->popup(globalPos);
 }
 
 void FormWindow::SyncGeometry() {

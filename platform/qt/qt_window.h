@@ -71,7 +71,7 @@ class FormWindow final : public QWidget {
   }
 
   QWidget* WidgetOf(const TControl& control) const;
-  QMenu* MenuOf(const TPopupMenu& menu) const;
+  QMenu* MenuOf(TPopupMenu& menu);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

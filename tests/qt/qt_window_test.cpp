@@ -73,7 +73,7 @@ class QtWindowTest : public ::testing::Test {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
     QApplication::sendEvent(&widget, &press);
   }
-  QAction* Action(const TPopupMenu& menu, const std::string& name) {
+  QAction* Action(TPopupMenu& menu, const std::string& name) {
     return window->MenuOf(menu)->findChild<QAction*>(QString::fromStdString(name));
   }
 
@@ -283,7 +283,7 @@ TEST_F(QtWindowTest, ArrowButtonsAndTheirEnabledStates) {
 // built-in one. (The menu key comes as a context-menu event from the
 // platform, which the offscreen platform does not send.)
 TEST_F(QtWindowTest, ContextMenusOpenFromMouseAndKeyboard) {
-  struct Row { const TControl* control; const TPopupMenu* menu; };
+  struct Row { const TControl* control; TPopupMenu* menu; };
   const Row rows[] = {{&form->EditO, &form->PopupMenuO}, {&form->EditD, &form->PopupMenuD},
                       {&form->EditH, &form->PopupMenuH}, {&form->EditBase, &form->PopupMenu1},
                       {&form->LabelH, &form->PopupMenu1}, {&form->ButtonDown, &form->PopupMenu1}};
