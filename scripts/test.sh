@@ -26,7 +26,7 @@ echo "== Fuzzing the window's model for ${NODRI_FUZZ_SECONDS:=60} seconds"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DNODRI_FUZZ=ON -DNODRI_SANITIZE=address,undefined \
   -DNODRI_TESTS=OFF -DNODRI_QT=OFF -DNODRI_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$jobs"
+cmake --build build-fuzz -j "$jobs" --target window_fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
