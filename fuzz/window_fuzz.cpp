@@ -16,6 +16,9 @@
 //   c K          case menu item K
 //   z K          clear menu item K
 //   y S T        copy field S (base n, decimal, hex, hex with 0x), paste into T
+//   s F C BASE   close the window and start a new one over settings that hold
+//                the form F - 2 (-2 to 9), the case C and the base BASE (any
+//                32-bit value): out-of-range settings only come this way
 // Any other first byte picks one of these by its value.
 #include <cstdint>
 #include <cstdio>
@@ -38,10 +41,21 @@ struct Window : testing::MemoryServices {
   std::unique_ptr<TForm1> form;
   testing::RunRecorder recorder;
 
-  Window() {
+  Window() { Start(); }
+
+  void Start() {
     form = std::make_unique<TForm1>(Lend());
     form->Create();
     form->SetHandlerRunObserver(&recorder);
+  }
+
+  void Restart(std::int32_t digitForm, std::int32_t caseUpper, std::int32_t base) {
+    form->Close();
+    MemorySettings::Values& stored = settings.keys[std::string(TForm1::SettingsKey)];
+    stored["Form"] = digitForm;
+    stored["Case"] = caseUpper;
+    stored["Base"] = base;
+    Start();
   }
 };
 
@@ -124,8 +138,13 @@ void Apply(Window& window, char action, std::string_view arg) {
       Paste(form, window.clipboard, Pick(arg, 1, 3), window.clipboard.AsText());
       break;
     }
+    case 's':
+      window.Restart(static_cast<std::int32_t>(Pick(arg, 0, 12)) - 2,
+                     static_cast<std::int32_t>(Pick(arg, 1, 3)),
+                     AtolValue(arg.size() > 2 ? arg.substr(2) : std::string_view()));
+      break;
     default: {
-      static constexpr char actions[] = "odhODHrb+-mfczy";
+      static constexpr char actions[] = "odhODHrb+-mfczys";
       Apply(window, actions[static_cast<unsigned char>(action) % (sizeof actions - 1)], arg);
       break;
     }
