@@ -138,10 +138,6 @@ class TForm1 : public TForm {
   void FormClose(TObject* sender);
   void FormResize(TObject* sender);
 
-  // The start-up that follows reading the settings: case captions, base,
-  // form check marks, and zero in the fields.
-  void StartUp();
-
   void SetHandlerRunObserver(HandlerRunObserver* observer) { observer_ = observer; }
 
   // The settings key and the design's window position.
@@ -153,6 +149,10 @@ class TForm1 : public TForm {
 
  private:
   class HandlerRun;
+
+  // The start-up that follows reading the settings: case captions, base,
+  // form check marks, and zero in the fields.
+  void StartUp();
 
   void ApplyDesign();
   void BindEvents();
