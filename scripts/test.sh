@@ -35,7 +35,7 @@ build-fuzz/fuzz/window_fuzz -max_total_time="$NODRI_FUZZ_SECONDS" -max_len=2048 
   -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" fuzz/corpus >"$work/log" 2>&1
 status=$?
 set -e
-grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$work/log" || true
+grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$work/log" || true
 if [ "$status" -ne 0 ]; then
   tail -n 60 "$work/log"
   for crash in "$work"/crash-* "$work"/leak-* "$work"/timeout-*; do
