@@ -85,10 +85,7 @@ class Window {
     form_ = std::make_unique<TForm1>(services_.Lend());
     form_->Create();
     form_->EditBase.SetText(notation.base);
-    TMenuItem* const items[] = {&form_->PopupMenuItemForm0, &form_->PopupMenuItemForm1,
-                                &form_->PopupMenuItemForm2, &form_->PopupMenuItemForm3,
-                                &form_->PopupMenuItemForm4};
-    items[notation.form]->Click();
+    form_->FormItem(notation.form).Click();
   }
 
   TForm1& Form() { return *form_; }

@@ -181,10 +181,7 @@ class Converter {
       case Kind::Form: {
         const std::optional<std::int32_t> form = ParseForm(utf8);
         if (!form) throw Refusal{"unknown form '" + utf8 + "'"};
-        TMenuItem* const items[] = {&form_.PopupMenuItemForm0, &form_.PopupMenuItemForm1,
-                                    &form_.PopupMenuItemForm2, &form_.PopupMenuItemForm3,
-                                    &form_.PopupMenuItemForm4};
-        TMenuItem& item = *items[*form];
+        TMenuItem& item = form_.FormItem(*form);
         // The menu offers the letter form only up to base 36.
         if (!item.Enabled()) {
           throw Refusal{"the letters form is not available in base " +

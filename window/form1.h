@@ -140,6 +140,11 @@ class TForm1 : public TForm {
 
   void SetHandlerRunObserver(HandlerRunObserver* observer) { observer_ = observer; }
 
+  // The form items of the window's menu and of the base-n field's menu, by
+  // form number (FormLetters to FormBackslash).
+  TMenuItem& FormItem(std::int32_t form);
+  TMenuItem& FormItemO(std::int32_t form);
+
   // The settings key and the design's window position.
   static constexpr std::string_view SettingsKey = "Software\\Brevant\\Nodri";
   static constexpr std::int32_t DesignLeft = 322;

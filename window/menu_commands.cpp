@@ -1,6 +1,8 @@
 // The popup menus' commands: reset to zero, copy and paste through the
 // clipboard, the base-n form and the letter case. Changing the form or the
 // case rewrites the fields from the decimal field, the window's reference.
+#include <algorithm>
+
 #include "platform/code_page.h"
 #include "window/form1.h"
 
@@ -51,16 +53,22 @@ void TForm1::PopupMenuItemPasteHClick(TObject*) {
   EditH.SetText(Services().clipboard.AsText());
 }
 
+TMenuItem& TForm1::FormItem(std::int32_t form) {
+  TMenuItem* const items[] = {&PopupMenuItemForm0, &PopupMenuItemForm1, &PopupMenuItemForm2,
+                              &PopupMenuItemForm3, &PopupMenuItemForm4};
+  return *items[std::clamp(form, FormLetters, FormBackslash)];
+}
+
+TMenuItem& TForm1::FormItemO(std::int32_t form) {
+  TMenuItem* const items[] = {&PopupMenuOItemForm0, &PopupMenuOItemForm1, &PopupMenuOItemForm2,
+                              &PopupMenuOItemForm3, &PopupMenuOItemForm4};
+  return *items[std::clamp(form, FormLetters, FormBackslash)];
+}
+
 void TForm1::CheckFormItems(std::int32_t form) {
-  TMenuItem* const items1[] = {&PopupMenuItemForm0, &PopupMenuItemForm1,
-                               &PopupMenuItemForm2, &PopupMenuItemForm3,
-                               &PopupMenuItemForm4};
-  TMenuItem* const itemsO[] = {&PopupMenuOItemForm0, &PopupMenuOItemForm1,
-                               &PopupMenuOItemForm2, &PopupMenuOItemForm3,
-                               &PopupMenuOItemForm4};
   if (form < FormLetters || form > FormBackslash) return;
-  items1[form]->SetChecked(true);
-  itemsO[form]->SetChecked(true);
+  FormItem(form).SetChecked(true);
+  FormItemO(form).SetChecked(true);
 }
 
 void TForm1::PopupMenuItemFormClick(TObject* sender) {

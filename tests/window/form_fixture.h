@@ -38,10 +38,7 @@ class FormTest : public ::testing::Test {
   void Set(const std::string& base, std::int32_t digitForm = FormColon,
            bool upper = false) {
     form->EditBase.SetText(base);
-    TMenuItem* items[] = {&form->PopupMenuItemForm0, &form->PopupMenuItemForm1,
-                          &form->PopupMenuItemForm2, &form->PopupMenuItemForm3,
-                          &form->PopupMenuItemForm4};
-    items[digitForm]->Click();
+    form->FormItem(digitForm).Click();
     if ((form->CaseUpper != 0) != upper) form->PopupMenuItemCase.Click();
     recorder.Clear();
   }
